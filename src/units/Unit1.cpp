@@ -1,0 +1,126 @@
+#include "Unit1.h"
+
+#include "Dialogs.h"
+#include "SysUtils.h"
+
+TForm1* Form1 = nullptr;
+
+namespace {
+const QString outOfRange = QStringLiteral("0から59までの数値を入力してください");
+}
+
+void TForm1::Memo1KeyPress(TObject*, QChar& Key)
+{
+    if (Key != QChar(13))
+        return;
+    if (!Memo1->Text().isEmpty() && StrToInt(Memo1->Text()) < 60) {
+        Memo2->SetFocus();
+        Key = QChar(0);
+        return;
+    }
+    MessageBeep(0);
+    ShowMessage(outOfRange);
+    Memo1->SelectAll();
+}
+
+void TForm1::Memo2KeyPress(TObject*, QChar& Key)
+{
+    if (Key != QChar(13))
+        return;
+    if (Memo1->Text().isEmpty()) {
+        MessageBeep(0);
+        ShowMessage(QStringLiteral("分を入力してください"));
+        Memo1->SetFocus();
+        return;
+    }
+    if (StrToInt(Memo1->Text()) > 59) {
+        MessageBeep(0);
+        ShowMessage(outOfRange);
+        Memo1->SetFocus();
+        Memo1->SelectAll();
+        return;
+    }
+    if (Memo2->Text().isEmpty()) {
+        MessageBeep(0);
+        ShowMessage(QStringLiteral("秒を入力してください"));
+        return;
+    }
+    if (StrToInt(Memo2->Text()) > 59) {
+        MessageBeep(0);
+        ShowMessage(outOfRange);
+        Memo2->SelectAll();
+        return;
+    }
+    const QString trackTime = FormatDateTime(QStringLiteral("hh:nn:ss"),
+                                             StrToTime(QStringLiteral("00:") + Memo1->Text() + u':' + Memo2->Text()));
+    if (ListBox1->ItemIndex() == -1 && ListBox2->Items->Count() >= MaxTracks) {
+        MessageBeep(0);
+        ShowMessage(QStringLiteral("入力できる曲数は17までです"));
+        Memo1->Clear();
+        Memo2->Clear();
+        Memo1->SetFocus();
+        Key = QChar(0);
+        return;
+    }
+    CommitTrack(trackTime);
+    RebuildTrackList();
+    Key = QChar(0);
+}
+
+void TForm1::CommitTrack(const QString& trackTime)
+{
+    const int selected = ListBox1->ItemIndex();
+    if (selected == -1) {
+        ListBox2->Items->Add(trackTime);
+        return;
+    }
+    ListBox2->Items->Delete(selected);
+    ListBox2->Items->Insert(selected, trackTime);
+}
+
+void TForm1::RebuildTrackList()
+{
+    ListBox1->Items->Clear();
+    FlatComboBox1->Items->Clear();
+    for (int k = 1; k <= ListBox2->Items->Count(); ++k) {
+        const QString number = IntToStr(k);
+        const QString row = QString(std::max(0, 2 - int(number.size())), u' ') + number + QStringLiteral(" _ ")
+            + ListBox2->Items->Strings(k - 1).mid(3, 5);
+        ListBox1->Items->Add(row);
+        FlatComboBox1->Items->Add(number);
+    }
+    Memo1->Clear();
+    Memo2->Clear();
+    ListBox1->SetItemIndex(-1);
+    Memo1->SetFocus();
+}
+
+void TForm1::Memo1KeyDown(TObject*, Word& Key, TShiftState)
+{
+    if (Key != VK_DELETE)
+        return;
+    if (!Memo1->Text().isEmpty() && !Memo2->Text().isEmpty())
+        return;
+    ListBox2->Items->Delete(ListBox1->ItemIndex());
+    RebuildTrackList();
+}
+
+void TForm1::ListBox1Click(TObject*)
+{
+    const QString track = ListBox2->Items->Strings(ListBox1->ItemIndex());
+    Memo1->SetText(track.mid(3, 2));
+    Memo2->SetText(track.mid(6, 2));
+    Memo1->SetFocus();
+    Memo1->SelectAll();
+    ListBox4->SetItemIndex(-1);
+}
+
+void TForm1::Memo1Enter(TObject*)
+{
+    Memo1->SelectAll();
+}
+
+void TForm1::Memo2Enter(TObject*)
+{
+    Memo2->SelectAll();
+}

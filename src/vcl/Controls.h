@@ -1,0 +1,37 @@
+#pragma once
+// What every control of a form shares: its widget, its bounds, and for
+// controls that can hold the keyboard focus, the focus as the form keeps it.
+#include "Classes.h"
+
+#include <QWidget>
+
+class TForm;
+
+class TControl : public TObject {
+public:
+    explicit TControl(QWidget& widget);
+
+    QWidget& Widget() const { return m_widget; }
+    void SetBounds(int left, int top, int width, int height);
+    void SetVisible(bool visible);
+    // Paints the control at once, without waiting for the event loop.
+    void Repaint();
+
+private:
+    QWidget& m_widget;
+};
+
+class TWinControl : public TControl {
+public:
+    using TControl::TControl;
+
+    TNotifyEvent OnEnter;
+
+    // Moves the keyboard focus here; OnEnter has run when this returns.
+    void SetFocus();
+    bool Focused() const;
+    TForm* Form() const;
+
+    // The control that a widget (or one of its inner widgets) belongs to.
+    static TWinControl* FromWidget(QWidget* widget);
+};

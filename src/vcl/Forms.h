@@ -1,0 +1,111 @@
+#pragma once
+// The form, the application object and the screen object.
+#include "Controls.h"
+
+#include <QWidget>
+#include <exception>
+#include <memory>
+#include <utility>
+
+// A top-level window whose controls sit in its client area. The form keeps
+// its active control itself: Qt's own focus does not always follow (an
+// inactive window gets no focus events), and the program needs OnEnter to
+// run exactly once per move, inside the call that moves the focus.
+class TForm : public QWidget, public TObject {
+    Q_OBJECT
+public:
+    // The outer size includes a sizeable-looking frame of FrameWidth pixels
+    // and a title bar of CaptionHeight pixels around the client area. Until
+    // the form draws that frame itself, the window manager draws its own.
+    TForm(int outerWidth, int outerHeight);
+    static constexpr int FrameWidth = 4;
+    static constexpr int CaptionHeight = 19;
+
+    // The parent of the form's controls.
+    QWidget* Client() const { return m_client; }
+    int ClientWidth() const;
+    int ClientHeight() const;
+    void SetClientHeight(int height);
+
+    TWinControl* ActiveControl() const { return m_activeControl; }
+    // Makes `control` the active control and runs its OnEnter, unless it is
+    // the active control already; Qt's focus follows in both cases.
+    void FocusControl(TWinControl* control);
+
+    TNotifyEvent OnCreate;
+    void DoCreate();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void followQtFocus(QWidget* now);
+    TWinControl* firstTabStop() const;
+
+    QWidget* m_client;
+    TWinControl* m_activeControl = nullptr;
+};
+
+class TApplication {
+public:
+    // Sets up the toolkit once the QApplication exists: style and fonts.
+    void Initialize();
+
+    // The executable's file name without its folder, cut before the first
+    // ".", every letter after the first in lower case.
+    QString Title() const;
+    static QString TitleFromPath(const QString& executablePath);
+
+    // The error box for an error that no handler caught.
+    void ShowException(const std::exception& error);
+
+    // Runs an event handler for the toolkit. An error ends the handler and
+    // is shown in the error box; it never reaches Qt's event loop. Returns
+    // whether the handler ran to its end.
+    template <class Handler>
+    bool Dispatch(Handler&& handler)
+    {
+        try {
+            std::forward<Handler>(handler)();
+            return true;
+        } catch (const std::exception& error) {
+            ShowException(error);
+            return false;
+        }
+    }
+
+    // Creates the main form, stores it in `reference` and runs its OnCreate.
+    template <class Form>
+    void CreateForm(Form*& reference)
+    {
+        auto form = std::make_unique<Form>();
+        reference = form.get();
+        Dispatch([&] { reference->DoCreate(); });
+        m_mainForm = std::move(form);
+    }
+    TForm* MainForm() const { return m_mainForm.get(); }
+    void DestroyMainForm() { m_mainForm.reset(); }
+
+    // Shows the main form and runs the event loop until it is closed.
+    int Run();
+
+private:
+    std::unique_ptr<TForm> m_mainForm;
+};
+
+extern TApplication* Application;
+
+constexpr int crDefault = 0;
+constexpr int crHourGlass = -11;
+
+class TScreen {
+public:
+    int Cursor() const { return m_cursor; }
+    // Sets the pointer shape for the whole program.
+    void SetCursor(int cursor);
+
+private:
+    int m_cursor = crDefault;
+};
+
+extern TScreen* Screen;
