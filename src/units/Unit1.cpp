@@ -2,6 +2,7 @@
 
 #include "Dialogs.h"
 #include "SysUtils.h"
+#include "Unit2.h"
 
 TForm1* Form1 = nullptr;
 
@@ -115,12 +116,50 @@ void TForm1::ListBox1Click(TObject*)
     ListBox4->SetItemIndex(-1);
 }
 
+void TForm1::FlatComboBox1Click(TObject*)
+{
+    ListBox3->Items->Clear();
+    ListBox4->Items->Clear();
+    FlatComboBox1->SetFocus();
+    FlatComboBox1->Repaint();
+    HeaderControl2->Repaint();
+    Screen->SetCursor(crHourGlass);
+    try {
+        const int SelectCount = StrToInt(FlatComboBox1->Text());
+        const int TrackCount = ListBox2->Items->Count();
+        ListCombinations(TrackCount, SelectCount);
+    } catch (...) {
+        Screen->SetCursor(crDefault);
+        throw;
+    }
+    Screen->SetCursor(crDefault);
+    Memo1->SetFocus();
+}
+
+void TForm1::FlatComboBox1Enter(TObject*)
+{
+    Memo1->Clear();
+    Memo2->Clear();
+    ListBox1->SetItemIndex(-1);
+    Memo1->SetFocus();
+}
+
 void TForm1::Memo1Enter(TObject*)
 {
     Memo1->SelectAll();
+    FlatComboBox1->SetItemIndex(-1);
 }
 
 void TForm1::Memo2Enter(TObject*)
 {
     Memo2->SelectAll();
+    FlatComboBox1->SetItemIndex(-1);
+}
+
+// A click in a time field clears the result list's selection, as a click on
+// a track row does.
+void TForm1::Memo1Click(TObject*)
+{
+    ListBox3->SetItemIndex(-1);
+    ListBox4->SetItemIndex(-1);
 }

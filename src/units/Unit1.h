@@ -29,9 +29,12 @@ public:
     void Memo1KeyPress(TObject* Sender, QChar& Key);
     void Memo2KeyPress(TObject* Sender, QChar& Key);
     void ListBox1Click(TObject* Sender);
+    void FlatComboBox1Click(TObject* Sender);
     void Memo1Enter(TObject* Sender);
+    void Memo1Click(TObject* Sender);
     void Memo2Enter(TObject* Sender);
     void Memo1KeyDown(TObject* Sender, Word& Key, TShiftState Shift);
+    void FlatComboBox1Enter(TObject* Sender);
 
 private:
     void CreateControls();

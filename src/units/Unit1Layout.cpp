@@ -87,5 +87,9 @@ void TForm1::CreateControls()
     Memo2->OnKeyDown = std::bind(&TForm1::Memo1KeyDown, this, _1, _2, _3);
     Memo1->OnEnter = std::bind(&TForm1::Memo1Enter, this, _1);
     Memo2->OnEnter = std::bind(&TForm1::Memo2Enter, this, _1);
+    Memo1->OnClick = std::bind(&TForm1::Memo1Click, this, _1);
+    Memo2->OnClick = std::bind(&TForm1::Memo1Click, this, _1);
     ListBox1->OnClick = std::bind(&TForm1::ListBox1Click, this, _1);
+    FlatComboBox1->OnClick = std::bind(&TForm1::FlatComboBox1Click, this, _1);
+    FlatComboBox1->OnEnter = std::bind(&TForm1::FlatComboBox1Enter, this, _1);
 }

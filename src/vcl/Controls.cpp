@@ -38,6 +38,12 @@ bool TWinControl::Focused() const
     return form && form->ActiveControl() == this;
 }
 
+void TWinControl::FocusOnPress()
+{
+    if (!Focused())
+        Application->Dispatch([this] { SetFocus(); });
+}
+
 TWinControl* TWinControl::FromWidget(QWidget* widget)
 {
     for (; widget; widget = widget->parentWidget()) {

@@ -32,6 +32,11 @@ public:
     bool Focused() const;
     TForm* Form() const;
 
+    // For a press on the control: Qt gives it the focus first when its window
+    // is active, and gives nothing when it is not; either way the control is
+    // entered once.
+    void FocusOnPress();
+
     // The control that a widget (or one of its inner widgets) belongs to.
     static TWinControl* FromWidget(QWidget* widget);
 };

@@ -98,6 +98,7 @@ void TListBox::click()
 
 void TListBox::mousePressEvent(QMouseEvent* event)
 {
+    FocusOnPress();
     QListView::mousePressEvent(event);
     m_pressedOnRow = event->button() == Qt::LeftButton && indexAt(event->position().toPoint()).isValid();
 }

@@ -92,6 +92,12 @@ void TMemo::keyPressEvent(QKeyEvent* event)
     QPlainTextEdit::keyPressEvent(event);
 }
 
+void TMemo::mousePressEvent(QMouseEvent* event)
+{
+    FocusOnPress();
+    QPlainTextEdit::mousePressEvent(event);
+}
+
 void TMemo::mouseReleaseEvent(QMouseEvent* event)
 {
     QPlainTextEdit::mouseReleaseEvent(event);
