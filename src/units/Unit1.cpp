@@ -5,6 +5,8 @@
 #include "Unit2.h"
 
 TForm1* Form1 = nullptr;
+int RolledUp = 0;
+int SavedClientHeight = 0;
 
 namespace {
 const QString outOfRange = QStringLiteral("0から59までの数値を入力してください");
@@ -162,4 +164,34 @@ void TForm1::Memo1Click(TObject*)
 {
     ListBox3->SetItemIndex(-1);
     ListBox4->SetItemIndex(-1);
+}
+
+void TForm1::FormCreate(TObject*)
+{
+    HMENU Menu = GetSystemMenu(Handle(), FALSE);
+    DeleteMenu(Menu, 4, MF_BYPOSITION);
+    DeleteMenu(Menu, 2, MF_BYPOSITION);
+    DeleteMenu(Menu, 0, MF_BYPOSITION);
+    DrawMenuBar(Handle());
+    SetWindowLongA(Memo1->Handle(), GWL_STYLE, GetWindowLongA(Memo1->Handle(), GWL_STYLE) | ES_NUMBER);
+    SetWindowLongA(Memo2->Handle(), GWL_STYLE, GetWindowLongA(Memo2->Handle(), GWL_STYLE) | ES_NUMBER);
+}
+
+void TForm1::WMNCLButtonDblClk(TWMNCLButtonDblClk&)
+{
+    if (RolledUp == 0) {
+        SavedClientHeight = ClientHeight();
+        SetClientHeight(0);
+        RolledUp = 1;
+    } else {
+        SetClientHeight(SavedClientHeight);
+        RolledUp = 0;
+    }
+}
+
+void TForm1::WMNCHitTest(TWMNCHitTest& Message)
+{
+    TForm::WMNCHitTest(Message);
+    if (unsigned(Message.Result) - 10 < 8)
+        Message.Result = HTNOWHERE;
 }

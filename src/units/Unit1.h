@@ -34,7 +34,12 @@ public:
     void Memo1Click(TObject* Sender);
     void Memo2Enter(TObject* Sender);
     void Memo1KeyDown(TObject* Sender, Word& Key, TShiftState Shift);
+    void FormCreate(TObject* Sender);
     void FlatComboBox1Enter(TObject* Sender);
+
+protected:
+    void WMNCLButtonDblClk(TWMNCLButtonDblClk& Message) override;
+    void WMNCHitTest(TWMNCHitTest& Message) override;
 
 private:
     void CreateControls();
@@ -43,6 +48,11 @@ private:
 };
 
 extern TForm1* Form1;
+
+// The roll-up state: 0 shown, 1 rolled up to the title bar; and the client
+// height at the last roll-up.
+extern int RolledUp;
+extern int SavedClientHeight;
 
 // The most tracks the track store holds.
 constexpr int MaxTracks = 17;

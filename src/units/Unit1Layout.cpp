@@ -81,6 +81,7 @@ void TForm1::CreateControls()
     setTabOrder(ListBox4, FlatComboBox1);
 
     using namespace std::placeholders;
+    OnCreate = std::bind(&TForm1::FormCreate, this, _1);
     Memo1->OnKeyPress = std::bind(&TForm1::Memo1KeyPress, this, _1, _2);
     Memo2->OnKeyPress = std::bind(&TForm1::Memo2KeyPress, this, _1, _2);
     Memo1->OnKeyDown = std::bind(&TForm1::Memo1KeyDown, this, _1, _2, _3);

@@ -2,6 +2,7 @@
 // What every control of a form shares: its widget, its bounds, and for
 // controls that can hold the keyboard focus, the focus as the form keeps it.
 #include "Classes.h"
+#include "WinApi.h"
 
 #include <QWidget>
 
@@ -31,6 +32,11 @@ public:
     void SetFocus();
     bool Focused() const;
     TForm* Form() const;
+    HWND Handle() const { return &Widget(); }
+
+    // The window style bits, as the operating-system stand-ins read and write them.
+    std::int32_t WindowStyle() const { return m_style; }
+    void SetWindowStyle(std::int32_t style) { m_style = style; }
 
     // For a press on the control: Qt gives it the focus first when its window
     // is active, and gives nothing when it is not; either way the control is
@@ -39,4 +45,7 @@ public:
 
     // The control that a widget (or one of its inner widgets) belongs to.
     static TWinControl* FromWidget(QWidget* widget);
+
+private:
+    std::int32_t m_style = WS_CHILD | WS_VISIBLE;
 };

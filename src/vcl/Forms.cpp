@@ -10,35 +10,6 @@
 #include <QShowEvent>
 #include <QStyleFactory>
 
-TForm::TForm(int outerWidth, int outerHeight)
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
-    , m_client(new QWidget(this))
-{
-    const int clientWidth = outerWidth - 2 * FrameWidth;
-    const int clientHeight = outerHeight - 2 * FrameWidth - CaptionHeight;
-    m_client->setGeometry(0, 0, clientWidth, clientHeight);
-    setFixedSize(clientWidth, clientHeight);
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { followQtFocus(now); });
-}
-
-int TForm::ClientWidth() const
-{
-    return m_client->width();
-}
-
-int TForm::ClientHeight() const
-{
-    return m_client->height();
-}
-
-void TForm::SetClientHeight(int height)
-{
-    const int outerExtra = this->height() - m_client->height();
-    m_client->resize(m_client->width(), height);
-    setFixedSize(width(), height + outerExtra);
-}
-
 void TForm::FocusControl(TWinControl* control)
 {
     const bool entering = control != m_activeControl;

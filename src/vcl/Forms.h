@@ -1,31 +1,43 @@
 #pragma once
 // The form, the application object and the screen object.
 #include "Controls.h"
+#include "Messages.h"
 
 #include <QWidget>
 #include <exception>
 #include <memory>
 #include <utility>
 
-// A top-level window whose controls sit in its client area. The form keeps
-// its active control itself: Qt's own focus does not always follow (an
-// inactive window gets no focus events), and the program needs OnEnter to
-// run exactly once per move, inside the call that moves the focus.
+class QMenu;
+class QTimer;
+
+// A top-level window whose controls sit in its client area.
+//
+// The form keeps its active control itself: Qt's own focus does not always
+// follow (an inactive window gets no focus events), and the program needs
+// OnEnter to run exactly once per move, inside the call that moves the focus.
+//
+// The form draws its own frame (see TWindowFrame), since desktop window
+// managers keep theirs to themselves: each pointer position over it is
+// hit-tested through WMNCHitTest, and the answer decides the pointer shape
+// and what a press does; double clicks go to WMNCLButtonDblClk.
 class TForm : public QWidget, public TObject {
     Q_OBJECT
 public:
-    // The outer size includes a sizeable-looking frame of FrameWidth pixels
-    // and a title bar of CaptionHeight pixels around the client area. Until
-    // the form draws that frame itself, the window manager draws its own.
     TForm(int outerWidth, int outerHeight);
-    static constexpr int FrameWidth = 4;
-    static constexpr int CaptionHeight = 19;
+
+    HWND Handle() { return this; }
 
     // The parent of the form's controls.
     QWidget* Client() const { return m_client; }
     int ClientWidth() const;
     int ClientHeight() const;
+    // Changes the outer height by the same amount.
     void SetClientHeight(int height);
+
+    QMenu* WindowMenu() const { return m_windowMenu; }
+    void ResetWindowMenu();
+    void PopupWindowMenu();
 
     TWinControl* ActiveControl() const { return m_activeControl; }
     // Makes `control` the active control and runs its OnEnter, unless it is
@@ -36,14 +48,41 @@ public:
     void DoCreate();
 
 protected:
+    // The default processing: the frame's own answer for the position.
+    virtual void WMNCHitTest(TWMNCHitTest& Message);
+    // The default processing: a double click on the window's icon closes it.
+    virtual void WMNCLButtonDblClk(TWMNCLButtonDblClk& Message);
+
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+public:
+    // The hit-test code the form answers for a screen position.
+    int NonClientHitTest(QPoint globalPosition);
 
 private:
     void followQtFocus(QWidget* now);
     TWinControl* firstTabStop() const;
+    void startDrag(int hitTest, QPoint globalPosition, bool byPress);
+    void endDrag();
 
     QWidget* m_client;
     TWinControl* m_activeControl = nullptr;
+    QMenu* m_windowMenu;
+    QAction* m_closeAction;
+    QTimer* m_windowMenuTimer;
+    // A move or resize the form does itself where the system cannot.
+    int m_dragHitTest = HTNOWHERE;
+    bool m_dragByPress = false;
+    QPoint m_dragStart;
+    QRect m_dragGeometry;
+    int m_pressedButton = HTNOWHERE;
 };
 
 class TApplication {

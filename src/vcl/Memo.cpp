@@ -30,6 +30,23 @@ Word VirtualKeyCode(int qtKey)
     return 0;
 }
 
+namespace {
+
+// The character a key types as the program sees it: Ctrl with a letter types
+// a control character (Ctrl+V is 22), Alt and Delete type none, whatever Qt
+// puts into the event's text.
+QString typedCharacter(const QKeyEvent& event)
+{
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    if (event.key() == Qt::Key_Delete || (modifiers & Qt::AltModifier))
+        return {};
+    if ((modifiers & Qt::ControlModifier) && event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z)
+        return QString(QChar(char16_t(event.key() - Qt::Key_A + 1)));
+    return event.text();
+}
+
+} // namespace
+
 TMemo::TMemo(QWidget* parent)
     : QPlainTextEdit(parent)
     , TWinControl(static_cast<QWidget&>(*this))
@@ -61,7 +78,7 @@ bool TMemo::refusesTyped(QChar c) const
 {
     if (c < u' ' || c == QChar(0x7f))
         return false;
-    return (NumbersOnly && !(c >= u'0' && c <= u'9')) || room() < 1;
+    return (NumbersOnly() && !(c >= u'0' && c <= u'9')) || room() < 1;
 }
 
 void TMemo::keyPressEvent(QKeyEvent* event)
@@ -73,8 +90,7 @@ void TMemo::keyPressEvent(QKeyEvent* event)
     if (pressed != 0 && key == 0)
         return;
 
-    // Delete types no character, whatever Qt puts into the event's text.
-    const QString typed = event->key() == Qt::Key_Delete ? QString() : event->text();
+    const QString typed = typedCharacter(*event);
     if (!typed.isEmpty()) {
         QChar c = typed.front();
         if (OnKeyPress && !Application->Dispatch([&] { OnKeyPress(this, c); }))

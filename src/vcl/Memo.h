@@ -18,9 +18,9 @@ public:
     int MaxLength = 0;
     // Off: Enter never puts a line break into the text.
     bool WantReturns = true;
-    // On: the field refuses typed characters other than 0 to 9 (pasted text
-    // is not filtered).
-    bool NumbersOnly = false;
+    // With the window style ES_NUMBER the field refuses typed characters
+    // other than 0 to 9; pasted text is not filtered.
+    bool NumbersOnly() const { return WindowStyle() & ES_NUMBER; }
 
     // Every key is seen by OnKeyDown first; a key that types a character is
     // then seen by OnKeyPress. A handler that sets the key to 0 consumes it.

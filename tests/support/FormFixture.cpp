@@ -4,6 +4,9 @@
 
 FormFixture::FormFixture()
 {
+    // Each fixture is a fresh start of the program.
+    RolledUp = 0;
+    SavedClientHeight = 0;
     Application->CreateForm(Form1);
     Form1->show();
     if (!QTest::qWaitForWindowExposed(Form1))

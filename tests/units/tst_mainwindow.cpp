@@ -46,11 +46,10 @@ QWidget* control(const QString& name)
 void tst_MainWindow::window()
 {
     QCOMPARE(Form1->windowTitle(), QStringLiteral("Tunepack"));
-    QCOMPARE(Form1->ClientWidth() + 2 * TForm::FrameWidth, 473);
-    QCOMPARE(Form1->ClientHeight() + 2 * TForm::FrameWidth + TForm::CaptionHeight, 340);
-    QVERIFY(!(Form1->windowFlags() & Qt::WindowMaximizeButtonHint));
-    QVERIFY(Form1->windowFlags() & Qt::WindowMinimizeButtonHint);
-    QCOMPARE(Form1->minimumSize(), Form1->maximumSize());
+    QCOMPARE(Form1->frameGeometry().size(), QSize(473, 340));
+    QCOMPARE(Form1->Client()->geometry(), QRect(4, 23, 465, 313));
+    // Centred on the screen
+    QCOMPARE(Form1->frameGeometry().center(), Form1->screen()->availableGeometry().center());
     QCOMPARE(Application->Title(), QStringLiteral("tst_mainwindow"));
 }
 
