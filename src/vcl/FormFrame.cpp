@@ -71,7 +71,14 @@ TForm::TForm(int outerWidth, int outerHeight)
     connect(openMenu, &QAction::triggered, this, &TForm::PopupWindowMenu);
     addAction(openMenu);
     ResetWindowMenu();
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { followQtFocus(now); });
+    m_focusTracking = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { followQtFocus(now); });
+}
+
+TForm::~TForm()
+{
+    // Qt moves the focus while it takes the widgets down, after this form has
+    // stopped being a TForm.
+    disconnect(m_focusTracking);
 }
 
 void TForm::ResetWindowMenu()

@@ -25,6 +25,7 @@ class TForm : public QWidget, public TObject {
     Q_OBJECT
 public:
     TForm(int outerWidth, int outerHeight);
+    ~TForm() override;
 
     HWND Handle() { return this; }
 
@@ -74,6 +75,7 @@ private:
 
     QWidget* m_client;
     TWinControl* m_activeControl = nullptr;
+    QMetaObject::Connection m_focusTracking;
     QMenu* m_windowMenu;
     QAction* m_closeAction;
     QTimer* m_windowMenuTimer;

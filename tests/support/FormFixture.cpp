@@ -1,6 +1,8 @@
 #include "FormFixture.h"
 
+#include <QListView>
 #include <QTest>
+#include <QWindow>
 
 FormFixture::FormFixture()
 {
@@ -42,6 +44,28 @@ void FormFixture::clickRow(TListBox* list, int row)
 {
     const QRect rect = list->visualRect(list->Items->index(row));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+}
+
+void FormFixture::pressChooser()
+{
+    const QPoint face = Form1->FlatComboBox1->mapTo(Form1, QPoint(10, 9));
+    QTest::mousePress(Form1->windowHandle(), Qt::LeftButton, {}, face);
+    QTest::mouseRelease(Form1->windowHandle(), Qt::LeftButton, {}, face);
+}
+
+QListView* FormFixture::dropDownView()
+{
+    return Form1->FlatComboBox1->DropDownWindow()->findChild<QListView*>();
+}
+
+void FormFixture::clickItem(int row)
+{
+    QListView* view = dropDownView();
+    const QModelIndex index = view->model()->index(row, 0);
+    view->scrollTo(index);
+    QWidget* popup = Form1->FlatComboBox1->DropDownWindow();
+    const QPoint inPopup = view->viewport()->mapTo(popup, view->visualRect(index).center());
+    QTest::mouseClick(popup->windowHandle(), Qt::LeftButton, {}, inPopup);
 }
 
 QStringList FormFixture::items(const TStrings* strings)

@@ -5,6 +5,8 @@
 
 #include <QStringList>
 
+class QListView;
+
 class FormFixture {
 public:
     FormFixture();
@@ -18,6 +20,11 @@ public:
     // Types minutes and seconds as the user would, each ended with Enter.
     void enterTrack(const QString& minutes, const QString& seconds);
     static void clickRow(TListBox* list, int row);
+
+    // The chooser, through the window system's routing of pop-up events.
+    static void pressChooser();
+    static void clickItem(int row);
+    static QListView* dropDownView();
 
     static QStringList items(const TStrings* strings);
 };

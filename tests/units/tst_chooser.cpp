@@ -28,9 +28,6 @@ private slots:
 
 private:
     void enterTracks(int count);
-    void pressChooser();
-    void clickItem(int row);
-    QListView* dropDownView() const;
 
     std::unique_ptr<FormFixture> f;
     QStringList trace;
@@ -53,28 +50,6 @@ void tst_Chooser::enterTracks(int count)
         f->enterTrack(QString::number(t), QString::number(t * 7 % 60));
 }
 
-void tst_Chooser::pressChooser()
-{
-    const QPoint face = Form1->FlatComboBox1->mapTo(Form1, QPoint(10, 9));
-    QTest::mousePress(Form1->windowHandle(), Qt::LeftButton, {}, face);
-    QTest::mouseRelease(Form1->windowHandle(), Qt::LeftButton, {}, face);
-}
-
-QListView* tst_Chooser::dropDownView() const
-{
-    return Form1->FlatComboBox1->DropDownWindow()->findChild<QListView*>();
-}
-
-void tst_Chooser::clickItem(int row)
-{
-    QListView* view = dropDownView();
-    view->scrollTo(view->model()->index(row, 0));
-    const QPoint inView = view->visualRect(view->model()->index(row, 0)).center();
-    const QPoint inPopup = view->viewport()->mapTo(Form1->FlatComboBox1->DropDownWindow(), inView);
-    QWindow* popup = Form1->FlatComboBox1->DropDownWindow()->windowHandle();
-    QTest::mouseClick(popup, Qt::LeftButton, {}, inPopup);
-}
-
 void tst_Chooser::pickRunsTheSearchInOrder()
 {
     // Given five tracks and a trace of every handler the pick runs
@@ -94,10 +69,10 @@ void tst_Chooser::pickRunsTheSearchInOrder()
     trace.clear();
 
     // When the chooser is pressed and item 3 picked
-    pressChooser();
+    FormFixture::pressChooser();
     QVERIFY(Form1->FlatComboBox1->DroppedDown());
     QCOMPARE(Form1->ActiveControl(), Form1->Memo1);
-    clickItem(2);
+    FormFixture::clickItem(2);
 
     // Then the chooser's enter runs on the press, and again inside the search run
     const QStringList enterChain {"FlatComboBox1Enter", "Memo1Enter", "/Memo1Enter", "/FlatComboBox1Enter"};
@@ -108,8 +83,8 @@ void tst_Chooser::pickRunsTheSearchInOrder()
 void tst_Chooser::stateAfterAPick()
 {
     enterTracks(5);
-    pressChooser();
-    clickItem(2);
+    FormFixture::pressChooser();
+    FormFixture::clickItem(2);
 
     QCOMPARE(Form1->FlatComboBox1->Text(), QStringLiteral("3"));
     QCOMPARE(Form1->ListBox4->Items->Count(), 10);
@@ -126,13 +101,13 @@ void tst_Chooser::stateAfterAPick()
 void tst_Chooser::pickingTheSameNumberSearchesAgain()
 {
     enterTracks(4);
-    pressChooser();
-    clickItem(1);
+    FormFixture::pressChooser();
+    FormFixture::clickItem(1);
     QCOMPARE(Form1->ListBox4->Items->Count(), 6);
     Form1->ListBox4->Items->Add("a row the next search must remove");
 
-    pressChooser();
-    clickItem(1);
+    FormFixture::pressChooser();
+    FormFixture::clickItem(1);
 
     QCOMPARE(Form1->FlatComboBox1->Text(), QStringLiteral("2"));
     QCOMPARE(Form1->ListBox4->Items->Count(), 6);
@@ -141,8 +116,8 @@ void tst_Chooser::pickingTheSameNumberSearchesAgain()
 void tst_Chooser::editsKeepTheNumberAndTheOldRows()
 {
     enterTracks(5);
-    pressChooser();
-    clickItem(2);
+    FormFixture::pressChooser();
+    FormFixture::clickItem(2);
     const QStringList rows = FormFixture::items(Form1->ListBox4->Items);
 
     // Adding a track refills the items but keeps the face and the rows
@@ -151,8 +126,8 @@ void tst_Chooser::editsKeepTheNumberAndTheOldRows()
     QCOMPARE(FormFixture::items(Form1->ListBox4->Items), rows);
     QCOMPARE(FormFixture::items(Form1->FlatComboBox1->Items), (QStringList {"1", "2", "3", "4", "5", "6"}));
 
-    pressChooser();
-    clickItem(2);
+    FormFixture::pressChooser();
+    FormFixture::clickItem(2);
     QCOMPARE(Form1->ListBox4->Items->Count(), 20);
 
     // Deleting tracks until two remain: same again
@@ -172,7 +147,7 @@ void tst_Chooser::pressGivesUpTypedMinutes()
     enterTracks(2);
     FormFixture::type(Form1->Memo1, "12");
 
-    pressChooser();
+    FormFixture::pressChooser();
 
     QCOMPARE(Form1->Memo1->Text(), QString());
     QCOMPARE(Form1->ActiveControl(), Form1->Memo1);
@@ -188,7 +163,7 @@ void tst_Chooser::pressGivesUpALoadedTrack()
     FormFixture::clickRow(Form1->ListBox1, 1);
     QCOMPARE(Form1->Memo1->Text(), QStringLiteral("02"));
 
-    pressChooser();
+    FormFixture::pressChooser();
     QTest::keyClick(Form1->FlatComboBox1->DropDownWindow()->windowHandle(), Qt::Key_Escape);
     QCOMPARE(Form1->ListBox1->ItemIndex(), -1);
     QCOMPARE(Form1->Memo1->Text(), QString());
@@ -205,9 +180,9 @@ void tst_Chooser::emptyChooser()
     Form1->ListBox4->Items->Add("kept");
     FormFixture::type(Form1->Memo1, "5");
 
-    pressChooser();
+    FormFixture::pressChooser();
     QVERIFY(Form1->FlatComboBox1->DroppedDown());
-    QCOMPARE(dropDownView()->model()->rowCount(), 0);
+    QCOMPARE(FormFixture::dropDownView()->model()->rowCount(), 0);
     QCOMPARE(Form1->Memo1->Text(), QString());
     QTest::mouseClick(Form1->FlatComboBox1->DropDownWindow()->windowHandle(), Qt::LeftButton, {}, QPoint(5, 5));
 
@@ -237,10 +212,10 @@ void tst_Chooser::listClosesWithoutAPick()
 {
     QFETCH(QString, how);
     enterTracks(4);
-    pressChooser();
-    clickItem(1);
+    FormFixture::pressChooser();
+    FormFixture::clickItem(1);
     const QStringList rows = FormFixture::items(Form1->ListBox4->Items);
-    pressChooser();
+    FormFixture::pressChooser();
     QVERIFY(Form1->FlatComboBox1->DroppedDown());
 
     QWindow* popup = Form1->FlatComboBox1->DropDownWindow()->windowHandle();
@@ -262,8 +237,8 @@ void tst_Chooser::listClosesWithoutAPick()
 void tst_Chooser::moreThanEightItemsScroll()
 {
     enterTracks(12);
-    pressChooser();
-    QListView* view = dropDownView();
+    FormFixture::pressChooser();
+    QListView* view = FormFixture::dropDownView();
     QWidget* popup = Form1->FlatComboBox1->DropDownWindow();
     QCOMPARE(popup->width(), 42);
     QCOMPARE(popup->geometry().top(), Form1->FlatComboBox1->mapToGlobal(QPoint(0, Form1->FlatComboBox1->height())).y());
@@ -271,7 +246,7 @@ void tst_Chooser::moreThanEightItemsScroll()
     const int rowHeight = view->sizeHintForRow(0);
     QCOMPARE(view->viewport()->height() / rowHeight, 8);
 
-    clickItem(11);
+    FormFixture::clickItem(11);
     QCOMPARE(Form1->FlatComboBox1->Text(), QStringLiteral("12"));
     QCOMPARE(Form1->ListBox4->Items->Count(), 1);
 }
@@ -279,8 +254,8 @@ void tst_Chooser::moreThanEightItemsScroll()
 void tst_Chooser::fieldClickClearsTheResultSelection()
 {
     enterTracks(3);
-    pressChooser();
-    clickItem(1);
+    FormFixture::pressChooser();
+    FormFixture::clickItem(1);
     FormFixture::clickRow(Form1->ListBox4, 2);
     QCOMPARE(Form1->ListBox4->ItemIndex(), 2);
 
@@ -299,8 +274,8 @@ void tst_Chooser::failedSearchRestoresTheCursor()
     int cursorDuringTheBox = crDefault;
     f->dialogs.whileOpen = [&] { cursorDuringTheBox = Screen->Cursor(); };
 
-    pressChooser();
-    clickItem(2);
+    FormFixture::pressChooser();
+    FormFixture::clickItem(2);
 
     QCOMPARE(f->dialogs.events, QStringList {"error: '00:5x:00' は時刻ではありません."});
     QCOMPARE(cursorDuringTheBox, crDefault);
