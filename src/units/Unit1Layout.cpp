@@ -73,6 +73,12 @@ void TForm1::CreateControls()
                             {{QStringLiteral("合計ﾀｲﾑ"), 57}, {QStringLiteral("選曲№"), 195, Qt::AlignHCenter}});
     ListBox4 = listBox(GroupBox2, 15, 63, 298, 204);
 
+    Memo1->setAccessibleName(QStringLiteral("分"));
+    Memo2->setAccessibleName(QStringLiteral("秒"));
+    ListBox1->setAccessibleName(QStringLiteral("曲リスト"));
+    ListBox4->setAccessibleName(QStringLiteral("組み合わせ一覧"));
+    FlatComboBox1->setAccessibleName(QStringLiteral("選曲数"));
+
     setTabOrder(Memo1, Memo2);
     setTabOrder(Memo2, ListBox1);
     setTabOrder(ListBox1, ListBox2);

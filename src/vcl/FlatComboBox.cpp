@@ -150,10 +150,10 @@ void TFlatComboBox::mousePressEvent(QMouseEvent* event)
     if (event->button() != Qt::LeftButton)
         return;
     FocusOnPress();
-    dropDown();
+    DropDown();
 }
 
-void TFlatComboBox::dropDown()
+void TFlatComboBox::DropDown()
 {
     if (!DroppedDown())
         m_list->open();

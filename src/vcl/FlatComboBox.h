@@ -29,6 +29,8 @@ public:
     int DropDownCount = 8;
 
     bool DroppedDown() const;
+    // Opens the list, as a press on the chooser does after giving it the focus.
+    void DropDown();
     // The open list's window, for tests that route events as the system would.
     QWidget* DropDownWindow() const;
 
@@ -41,7 +43,6 @@ protected:
 
 private:
     friend class TDropDownList;
-    void dropDown();
     void pick(int index);
 
     QString m_text;

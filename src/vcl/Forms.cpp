@@ -1,4 +1,5 @@
 #include "Forms.h"
+#include "Accessibility.h"
 #include "Dialogs.h"
 #include "Graphics.h"
 #include "SysUtils.h"
@@ -74,6 +75,7 @@ void TApplication::Initialize()
 {
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     InstallFontSubstitutes();
+    InstallAccessibility();
     QApplication::setFont(MakeFont(QStringLiteral("ＭＳ Ｐゴシック"), -12));
 }
 

@@ -87,6 +87,9 @@ void TListBox::StringsUpdating(bool updating)
         return;
     }
     SetItemIndex(m_indexBeforeUpdate < Items->Count() ? m_indexBeforeUpdate : -1);
+    // Lay the rows out now, or the repaint would come before the layout and
+    // the layout would bring a second one.
+    executeDelayedItemsLayout();
     setUpdatesEnabled(true);
 }
 

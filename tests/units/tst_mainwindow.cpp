@@ -22,6 +22,7 @@ private slots:
     void storesNeverShow();
     void seventeenRowsFit_data();
     void seventeenRowsFit();
+    void textsFit();
 
 private:
     std::unique_ptr<FormFixture> f;
@@ -191,6 +192,31 @@ void tst_MainWindow::seventeenRowsFit()
     list->Items->Add("  00:01:00   2");
     QCoreApplication::processEvents();
     QVERIFY(list->verticalScrollBar()->isVisible());
+}
+
+// Nothing is clipped, at any scale factor the tests run with.
+void tst_MainWindow::textsFit()
+{
+    const QString scale = qEnvironmentVariable("QT_SCALE_FACTOR", "1");
+    QCOMPARE(Form1->devicePixelRatioF(), scale.toDouble());
+
+    const auto fits = [](const QWidget* w, const QString& text, int room) {
+        const int needed = w->fontMetrics().horizontalAdvance(text);
+        return needed <= room ? QString() : QStringLiteral("%1 needs %2 of %3").arg(text).arg(needed).arg(room);
+    };
+    QStringList clipped;
+    clipped << fits(Form1->Label1, Form1->Label1->text(), Form1->Label1->width())
+            << fits(Form1->Label2, Form1->Label2->text(), Form1->Label2->width())
+            << fits(Form1->Memo1, "59", Form1->Memo1->width())
+            << fits(Form1->FlatComboBox1, "17", Form1->FlatComboBox1->width() - 13)
+            << fits(Form1->ListBox1, "17 _ 59:59", Form1->ListBox1->width() - 2);
+    for (const THeaderControl* header : {Form1->HeaderControl1, Form1->HeaderControl2})
+        for (const THeaderSection& s : header->Sections)
+            clipped << fits(header, s.Text, s.Width);
+    clipped.removeAll(QString());
+    QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join("; ")));
+    QVERIFY(Form1->Memo1->fontMetrics().tightBoundingRect("59").height() <= Form1->Memo1->height());
+    QVERIFY(Form1->ListBox1->fontMetrics().tightBoundingRect("17 _ 59:59").height() <= Form1->ListBox1->ItemHeight());
 }
 
 QTEST_MAIN(tst_MainWindow)
