@@ -6,7 +6,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${1:-"$root/build"}
 shift || true
 
-packages=(cmake g++ make qt6-base-dev qt6-qpa-plugins libgl-dev fonts-ipafont-gothic libbenchmark-dev)
+packages=(cmake g++ make qt6-base-dev qt6-qpa-plugins libgl-dev fonts-ipafont-gothic libbenchmark-dev
+          xvfb xdotool imagemagick)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
