@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -63,22 +64,37 @@ std::vector<Combination> enumerate(const std::array<int, MaxTracks + 1>& seconds
     }
 }
 
+// Copies text to out and moves out past it; rows are written into buffers
+// of their exact length, which costs one allocation a row.
+void put(QChar*& out, QStringView text)
+{
+    std::copy(text.begin(), text.end(), out);
+    out += text.size();
+}
+
 // Total text + selection key + selection text.
 QString resultRow(const Combination& combination, int k)
 {
     const TrackTexts& texts = trackTexts();
-    QString key, selection;
-    key.reserve(2 * k);
-    selection.reserve(3 * k);
+    qsizetype selectionLength = k - 1;
+    for (int t = 1; t <= MaxTracks; ++t)
+        if (combination.tracks & (1u << t))
+            selectionLength += texts.decimal[t].size();
+    QString row(8 + 2 * k + selectionLength, Qt::Uninitialized);
+    QChar* out = row.data();
+    put(out, FormatDateTime(QStringLiteral("hh:mm:ss"), TTime{combination.total}));
+    for (int t = 1; t <= MaxTracks; ++t)
+        if (combination.tracks & (1u << t))
+            put(out, texts.key[t]);
+    bool first = true;
     for (int t = 1; t <= MaxTracks; ++t) {
         if (!(combination.tracks & (1u << t)))
             continue;
-        key += texts.key[t];
-        if (!selection.isEmpty())
-            selection += u',';
-        selection += texts.decimal[t];
+        if (!std::exchange(first, false))
+            *out++ = u',';
+        put(out, texts.decimal[t]);
     }
-    return FormatDateTime(QStringLiteral("hh:mm:ss"), TTime{combination.total}) + key + selection;
+    return row;
 }
 
 void enumerationStage(int n, int k)
@@ -111,10 +127,16 @@ void listingStage(int k)
     TStringsUpdate batch(*results);
     const int m = store->Count();
     for (int i = 0; i < m; ++i) {
-        QString row = store->Strings(i);
-        const QString total = row.left(8);
-        row.remove(0, 2 * k + 8);
-        results->Add(QStringLiteral("  ") + total + QStringLiteral("   ") + row);
+        const QString row = store->Strings(i);
+        const QStringView total = QStringView(row).left(8);
+        const QStringView selection = QStringView(row).mid(2 * k + 8);
+        QString listing(2 + total.size() + 3 + selection.size(), Qt::Uninitialized);
+        QChar* out = listing.data();
+        put(out, u"  ");
+        put(out, total);
+        put(out, u"   ");
+        put(out, selection);
+        results->Add(listing);
     }
 }
 

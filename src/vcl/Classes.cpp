@@ -23,7 +23,8 @@ QString TStrings::Strings(int index) const
 int TStrings::Add(const QString& text)
 {
     int index = Count();
-    if (m_sorted)
+    // Texts that arrive in order need one comparison each.
+    if (m_sorted && !m_items.isEmpty() && text < m_items.constLast())
         index = int(std::upper_bound(m_items.cbegin(), m_items.cend(), text) - m_items.cbegin());
     insertAt(index, text);
     return index;

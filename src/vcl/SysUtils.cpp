@@ -154,8 +154,8 @@ QString FormatDateTime(const QString& pattern, TTime time)
     const int hours = secondsOfDay / 3600;
     const int minutes = secondsOfDay / 60 % 60;
     const int seconds = secondsOfDay % 60;
-    QString out;
-    out.reserve(pattern.size());
+    QString out(pattern.size(), Qt::Uninitialized);
+    QChar* next = out.data();
     for (qsizetype i = 0; i < pattern.size(); ++i) {
         const QChar c = pattern[i];
         const bool pair = i + 1 < pattern.size() && pattern[i + 1] == c;
@@ -167,11 +167,11 @@ QString FormatDateTime(const QString& pattern, TTime time)
         else if (pair && c == u's')
             field = seconds;
         if (field < 0) {
-            out += c;
+            *next++ = c;
             continue;
         }
-        out += QChar(u'0' + field / 10);
-        out += QChar(u'0' + field % 10);
+        *next++ = QChar(char16_t(u'0' + field / 10));
+        *next++ = QChar(char16_t(u'0' + field % 10));
         ++i;
     }
     return out;
