@@ -7,7 +7,7 @@ build=${1:-"$root/build"}
 shift || true
 
 packages=(cmake g++ make qt6-base-dev qt6-qpa-plugins libgl-dev fonts-ipafont-gothic libbenchmark-dev
-          xvfb xdotool imagemagick)
+          xvfb xdotool imagemagick clang libclang-rt-14-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
