@@ -99,6 +99,13 @@ void TApplication::ShowException(const std::exception& error)
     DialogPresenter().ShowError(text);
 }
 
+void TApplication::destroyWithQApplication()
+{
+    static bool added = false;
+    if (!std::exchange(added, true))
+        qAddPostRoutine([] { Application->DestroyMainForm(); });
+}
+
 int TApplication::Run()
 {
     if (!m_mainForm)

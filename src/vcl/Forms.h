@@ -123,6 +123,7 @@ public:
         reference = form.get();
         Dispatch([&] { reference->DoCreate(); });
         m_mainForm = std::move(form);
+        destroyWithQApplication();
     }
     TForm* MainForm() const { return m_mainForm.get(); }
     void DestroyMainForm() { m_mainForm.reset(); }
@@ -131,6 +132,10 @@ public:
     int Run();
 
 private:
+    // A main form still alive when the QApplication goes is destroyed then,
+    // not later with this object, when Qt's own globals are gone.
+    void destroyWithQApplication();
+
     std::unique_ptr<TForm> m_mainForm;
 };
 
