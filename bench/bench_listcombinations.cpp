@@ -77,7 +77,12 @@ void appendTwo(std::string& out, int value)
     out += char('0' + value % 10);
 }
 
-std::vector<std::string> bareListing(const std::array<int, TrackCount>& seconds, int n, int k)
+// How the bare computation orders the choices: by total and then by the
+// track numbers, or (the enumeration being in track-number order already) by
+// the total alone, keeping the enumeration order among equal totals.
+enum class Ordering { Full, TotalOnly };
+
+std::vector<std::string> bareListing(const std::array<int, TrackCount>& seconds, int n, int k, Ordering ordering)
 {
     std::size_t count = 1;
     for (int i = 0; i < k; ++i)
@@ -103,9 +108,13 @@ std::vector<std::string> bareListing(const std::array<int, TrackCount>& seconds,
         for (int next = c + 1; next < k; ++next)
             t[std::size_t(next)] = t[std::size_t(next - 1)] + 1;
     }
-    std::sort(choices.begin(), choices.end(), [](const Choice& a, const Choice& b) {
-        return a.total != b.total ? a.total < b.total : a.numbers < b.numbers;
-    });
+    if (ordering == Ordering::Full)
+        std::sort(choices.begin(), choices.end(), [](const Choice& a, const Choice& b) {
+            return a.total != b.total ? a.total < b.total : a.numbers < b.numbers;
+        });
+    else
+        std::stable_sort(choices.begin(), choices.end(),
+                         [](const Choice& a, const Choice& b) { return a.total < b.total; });
 
     std::vector<std::string> rows;
     rows.reserve(choices.size());
@@ -134,10 +143,11 @@ std::vector<std::string> bareListing(const std::array<int, TrackCount>& seconds,
 void BM_Bare(benchmark::State& state)
 {
     const int k = int(state.range(0));
+    const Ordering ordering = state.range(1) == 0 ? Ordering::Full : Ordering::TotalOnly;
     const std::array<int, TrackCount> seconds = trackSeconds();
     std::size_t rows = 0;
     for (auto _ : state) {
-        std::vector<std::string> listing = bareListing(seconds, TrackCount, k);
+        std::vector<std::string> listing = bareListing(seconds, TrackCount, k, ordering);
         rows = listing.size();
         benchmark::DoNotOptimize(listing.data());
         benchmark::ClobberMemory();
@@ -147,7 +157,8 @@ void BM_Bare(benchmark::State& state)
 
 BENCHMARK(BM_Search)->Arg(8)->Arg(9)->Unit(benchmark::kMillisecond)->UseRealTime()
     ->Repetitions(15)->ReportAggregatesOnly(true);
-BENCHMARK(BM_Bare)->Arg(8)->Arg(9)->Unit(benchmark::kMillisecond)->UseRealTime()
+// Second argument: 0 orders by total and track numbers, 1 by total alone.
+BENCHMARK(BM_Bare)->ArgsProduct({{8, 9}, {0, 1}})->Unit(benchmark::kMillisecond)->UseRealTime()
     ->Repetitions(15)->ReportAggregatesOnly(true);
 
 // The console report, keeping the medians for the comparison at the end.
@@ -162,10 +173,13 @@ public:
     {
         for (const Run& run : runs)
             if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
-                medians[run.run_name.str()] = run.GetAdjustedRealTime();
+                medians[run.run_name.str()] = {run.GetAdjustedRealTime(), run.GetAdjustedCPUTime()};
         ConsoleReporter::ReportRuns(runs);
     }
-    std::map<std::string, double> medians; // in the benchmark's unit (ms)
+    struct Median {
+        double real, cpu; // in the benchmark's unit (ms)
+    };
+    std::map<std::string, Median> medians;
 };
 
 // A "VmHWM:" or "VmRSS:" line of /proc/self/status, in kB.
@@ -203,10 +217,13 @@ int main(int argc, char** argv)
     const long peakFirstSearch = statusKilobytes("VmHWM");
     const int firstRows = Form1->ListBox4->Items->Count();
     // Both measure the same work: the bare rows are the result list's rows.
-    const std::vector<std::string> bare = bareListing(trackSeconds(), TrackCount, 8);
-    bool same = int(bare.size()) == firstRows;
-    for (int i = 0; same && i < firstRows; ++i)
-        same = Form1->ListBox4->Items->Strings(i).toStdString() == bare[std::size_t(i)];
+    bool same = true;
+    for (const Ordering ordering : {Ordering::Full, Ordering::TotalOnly}) {
+        const std::vector<std::string> bare = bareListing(trackSeconds(), TrackCount, 8, ordering);
+        same = same && int(bare.size()) == firstRows;
+        for (int i = 0; same && i < firstRows; ++i)
+            same = Form1->ListBox4->Items->Strings(i).toStdString() == bare[std::size_t(i)];
+    }
     if (!same) {
         std::fprintf(stderr, "the bare rows differ from the result list\n");
         return 1;
@@ -221,12 +238,23 @@ int main(int argc, char** argv)
     for (const int k : {8, 9}) {
         const std::string arg = '/' + std::to_string(k);
         const auto a = reporter.medians.find("BM_Search" + arg + "/repeats:15/real_time");
-        const auto b = reporter.medians.find("BM_Bare" + arg + "/repeats:15/real_time");
-        if (a == reporter.medians.end() || b == reporter.medians.end())
+        if (a == reporter.medians.end())
             continue;
-        std::printf("k=%d: median search %.2f ms (goal <= 10 ms: %s), bare %.2f ms, ratio %.2f (goal <= 3: %s)\n", k,
-                    a->second, a->second <= 10 ? "met" : "missed", b->second, a->second / b->second,
-                    a->second <= 3 * b->second ? "met" : "missed");
+        // Wall time is the goal's measure; the main thread's CPU time is
+        // shown beside it, being less disturbed by other load on the machine.
+        const auto [searchReal, searchCpu] = a->second;
+        std::printf("k=%d: median search %.2f ms (goal <= 10 ms: %s), CPU %.2f ms\n", k, searchReal,
+                    searchReal <= 10 ? "met" : "missed", searchCpu);
+        for (const char* ordering : {"0", "1"}) {
+            const auto b = reporter.medians.find("BM_Bare" + arg + '/' + ordering + "/repeats:15/real_time");
+            if (b == reporter.medians.end())
+                continue;
+            const auto [bareReal, bareCpu] = b->second;
+            std::printf("      bare, ordered by %s: %.2f ms, search/bare %.2f (goal <= 3: %s); CPU %.2f ms, "
+                        "ratio %.2f\n",
+                        *ordering == '0' ? "total and tracks" : "total alone", bareReal, searchReal / bareReal,
+                        searchReal <= 3 * bareReal ? "met" : "missed", bareCpu, searchCpu / bareCpu);
+        }
     }
 
     Application->DestroyMainForm();
