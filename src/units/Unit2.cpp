@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <utility>
 #include <vector>
@@ -41,6 +42,10 @@ const TrackTexts& trackTexts()
 std::vector<Combination> enumerate(const std::array<int, MaxTracks + 1>& seconds, int n, int k)
 {
     std::vector<Combination> combinations;
+    std::uint64_t count = 1;
+    for (int i = 0; i < k; ++i)
+        count = count * std::uint64_t(n - i) / std::uint64_t(i + 1);
+    combinations.reserve(count);
     std::array<int, MaxTracks> t {};
     for (int c = 0; c < k; ++c)
         t[c] = c + 1;
@@ -64,35 +69,29 @@ std::vector<Combination> enumerate(const std::array<int, MaxTracks + 1>& seconds
     }
 }
 
-// Copies text to out and moves out past it; rows are written into buffers
-// of their exact length, which costs one allocation a row.
+// Copies text to out and moves out past it. Rows are written into buffers of
+// their exact length, one allocation a row; the pieces are a few characters
+// each, too short for a library copy to pay.
 void put(QChar*& out, QStringView text)
 {
-    std::copy(text.begin(), text.end(), out);
-    out += text.size();
+    for (const QChar c : text)
+        *out++ = c;
 }
 
 // Total text + selection key + selection text.
 QString resultRow(const Combination& combination, int k)
 {
     const TrackTexts& texts = trackTexts();
-    qsizetype selectionLength = k - 1;
-    for (int t = 1; t <= MaxTracks; ++t)
-        if (combination.tracks & (1u << t))
-            selectionLength += texts.decimal[t].size();
-    QString row(8 + 2 * k + selectionLength, Qt::Uninitialized);
+    const int twoDigitTracks = std::popcount(combination.tracks >> 10);
+    QString row(8 + 2 * k + (k + twoDigitTracks) + (k - 1), Qt::Uninitialized);
     QChar* out = row.data();
     put(out, FormatDateTime(QStringLiteral("hh:mm:ss"), TTime{combination.total}));
-    for (int t = 1; t <= MaxTracks; ++t)
-        if (combination.tracks & (1u << t))
-            put(out, texts.key[t]);
-    bool first = true;
-    for (int t = 1; t <= MaxTracks; ++t) {
-        if (!(combination.tracks & (1u << t)))
-            continue;
-        if (!std::exchange(first, false))
+    for (std::uint32_t bits = combination.tracks; bits; bits &= bits - 1)
+        put(out, texts.key[std::countr_zero(bits)]);
+    for (std::uint32_t bits = combination.tracks; bits; bits &= bits - 1) {
+        if (bits != combination.tracks)
             *out++ = u',';
-        put(out, texts.decimal[t]);
+        put(out, texts.decimal[std::countr_zero(bits)]);
     }
     return row;
 }

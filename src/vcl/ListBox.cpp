@@ -88,8 +88,9 @@ void TListBox::StringsUpdating(bool updating)
     }
     SetItemIndex(m_indexBeforeUpdate < Items->Count() ? m_indexBeforeUpdate : -1);
     // Lay the rows out now, or the repaint would come before the layout and
-    // the layout would bring a second one.
-    executeDelayedItemsLayout();
+    // the layout would bring a second one. A hidden list lays out nothing.
+    if (isVisible())
+        executeDelayedItemsLayout();
     setUpdatesEnabled(true);
 }
 
