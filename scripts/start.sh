@@ -3,4 +3,4 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh" "$root/build"
-exec "$root/build/src/units/Tunepack"
+exec "$root/build/bin/Tunepack"
