@@ -18,7 +18,6 @@ constexpr unsigned MF_BYPOSITION = 0x0400;
 constexpr int GWL_STYLE = -16;
 constexpr std::int32_t WS_VISIBLE = 0x10000000;
 constexpr std::int32_t WS_CHILD = 0x40000000;
-constexpr std::int32_t WS_TABSTOP = 0x00010000;
 // An edit field that refuses typed characters other than the digits 0 to 9.
 constexpr std::int32_t ES_NUMBER = 0x2000;
 

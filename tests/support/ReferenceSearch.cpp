@@ -1,16 +1,29 @@
 #include "ReferenceSearch.h"
 
+#include <QtGlobal>
 #include <algorithm>
 #include <bit>
 #include <vector>
 
-QStringList referenceListing(const QStringList& tracks, int k)
+int secondsOf(const QString& track)
 {
-    const int n = int(tracks.size());
-    if (k < 1 || k > n)
-        return {};
+    bool hoursOk = false, minutesOk = false, secondsOk = false;
+    const int seconds = track.mid(0, 2).toInt(&hoursOk) * 3600 + track.mid(3, 2).toInt(&minutesOk) * 60
+        + track.mid(6, 2).toInt(&secondsOk);
+    if (track.size() != 8 || !hoursOk || !minutesOk || !secondsOk)
+        qFatal("not a track time text: %s", qPrintable(track));
+    return seconds;
+}
+
+QString totalText(int seconds)
+{
+    return QString::asprintf("%02d:%02d:%02d", seconds / 3600, seconds / 60 % 60, seconds % 60);
+}
+
+Expected expectedRows(const QStringList& tracks, int n, int k)
+{
     struct Choice {
-        int seconds;
+        int total;
         std::vector<int> numbers;
     };
     std::vector<Choice> choices;
@@ -18,27 +31,32 @@ QStringList referenceListing(const QStringList& tracks, int k)
         if (std::popcount(mask) != k)
             continue;
         Choice choice {0, {}};
-        for (int t = 0; t < n; ++t) {
-            if (!(mask & (1u << t)))
-                continue;
-            choice.seconds += tracks[t].mid(3, 2).toInt() * 60 + tracks[t].mid(6, 2).toInt();
-            choice.numbers.push_back(t + 1);
+        for (int t = 1; t <= n; ++t) {
+            if (mask & (1u << (t - 1))) {
+                choice.total += secondsOf(tracks.at(t - 1));
+                choice.numbers.push_back(t);
+            }
         }
-        choices.push_back(std::move(choice));
+        choices.push_back(choice);
     }
     std::sort(choices.begin(), choices.end(), [](const Choice& a, const Choice& b) {
-        return a.seconds != b.seconds ? a.seconds < b.seconds : a.numbers < b.numbers;
+        if (a.total != b.total)
+            return a.total < b.total;
+        return std::lexicographical_compare(a.numbers.begin(), a.numbers.end(), b.numbers.begin(), b.numbers.end());
     });
-    QStringList rows;
+
+    Expected out;
     for (const Choice& choice : choices) {
-        QStringList numbers;
-        for (int t : choice.numbers)
-            numbers << QString::number(t);
-        rows << QStringLiteral("  %1:%2:%3   %4")
-                    .arg(choice.seconds / 3600, 2, 10, QChar(u'0'))
-                    .arg(choice.seconds / 60 % 60, 2, 10, QChar(u'0'))
-                    .arg(choice.seconds % 60, 2, 10, QChar(u'0'))
-                    .arg(numbers.join(u','));
+        QString key;
+        QStringList selection;
+        for (const int t : choice.numbers) {
+            key += QString::asprintf("%02d", t);
+            selection << QString::number(t);
+        }
+        const QString total = totalText(choice.total);
+        out.store << total + key + selection.join(u',');
+        out.listing << QStringLiteral("  ") + total + QStringLiteral("   ") + selection.join(u',');
     }
-    return rows;
+    return out;
 }
+

@@ -1,7 +1,15 @@
 #pragma once
-// An independent computation of the result list, for checking the program's.
+// An independent computation of the search's rows, for checking the program's:
+// every k-bit mask of n bits, ordered by total seconds and then by the track
+// numbers position by position, formatted here from the track texts alone.
 #include <QStringList>
 
-// The listing rows for every choice of k of the given track time texts
-// (00:MM:SS), shortest total first, ties by the track numbers.
-QStringList referenceListing(const QStringList& tracks, int k);
+struct Expected {
+    QStringList store;   // result rows: total text, selection key, selection text
+    QStringList listing; // listing rows as the result list shows them
+};
+
+// The seconds of a track time text 00:MM:SS; a malformed text is fatal.
+int secondsOf(const QString& track);
+QString totalText(int seconds);
+Expected expectedRows(const QStringList& tracks, int n, int k);
